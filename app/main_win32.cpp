@@ -45,27 +45,6 @@ int run_program() {
 
 }  // namespace
 
-std::wstring widen(std::string_view utf8) {
-  int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
-}
-
-[[noreturn]] void fatal_stop(std::string_view message) {
-  block_actions();
-  // Converted on the stack: the heap may be what ran out.
-  const FixedText text = fatal_box_text(message);
-  wchar_t wide_text[256];
-  wchar_t wide_title[16];
-  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide_text, 256);
-  MultiByteToWideChar(CP_UTF8, 0, kFatalTitle.data(), static_cast<int>(kFatalTitle.size()) + 1, wide_title, 16);
-  MessageBoxW(nullptr, wide_text, wide_title, MB_OK | MB_ICONERROR);
-  discard_exit_hook();
-  close_page_fetch();
-  ExitProcess(static_cast<UINT>(-1));
-}
-
 }  // namespace vodrelik
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return vodrelik::run_program(); }

@@ -107,6 +107,13 @@ bool is_down(int virtual_key) { return (GetKeyState(virtual_key) & 0x8000) != 0;
 
 }  // namespace
 
+std::wstring widen(std::string_view utf8) {
+  int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+  return wide;
+}
+
 HWND create_window(DWORD ex_style, const wchar_t* class_name, const wchar_t* title, DWORD style, int x, int y,
                    int width, int height, HWND parent, std::uint32_t identity) {
   if (faults::fail_window_creation(windows_created++)) return nullptr;
@@ -134,6 +141,8 @@ bool build_main_window(HINSTANCE instance) {
                                   place.y, kMainWindowSize.width, kMainWindowSize.height, nullptr, kMainWindowIdentity);
   if (!the_main_window) return false;
   insist_on_size(the_main_window, place);
+  SendMessageW(the_main_window, WM_SETICON, ICON_BIG, GetClassLongPtrW(the_main_window, GCLP_HICON));
+  SendMessageW(the_main_window, WM_SETICON, ICON_SMALL, GetClassLongPtrW(the_main_window, GCLP_HICONSM));
   return build_controls(the_main_window);
 }
 
