@@ -50,6 +50,7 @@ class Probe:
         except (OSError, subprocess.TimeoutExpired):
             self.process.kill()
             self.process.wait(timeout=10)
+        self.process.stdout.close()
 
 
 class Program:

@@ -436,6 +436,19 @@ std::string run(const std::string& line) {
         }
     return "{\"ok\":false}";
   }
+  if (command == "dismiss_titled") {  // dismiss_titled UTF8-TITLE MS: a box of any process
+    std::string title;
+    int ms = 10000;
+    in >> title >> ms;
+    for (int waited = 0; waited < ms; waited += 50) {
+      if (HWND box = FindWindowW(L"#32770", widen(title).c_str())) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return "{\"ok\":true}";
+      }
+      Sleep(50);
+    }
+    return "{\"ok\":false}";
+  }
   if (command == "box") return message_box_json();
   if (command == "dismiss") {  // presses the box's OK button
     HWND box = message_box();
@@ -447,13 +460,6 @@ std::string run(const std::string& line) {
     in >> code;
     PostMessageW(main_window(), WM_SYSCOMMAND, code, 0);
     return "{\"ok\":true}";
-  }
-  if (command == "menu_state") {  // menu_state CODE: the system menu entry's flags
-    unsigned code = 0;
-    in >> code;
-    HMENU menu = GetSystemMenu(main_window(), FALSE);
-    UINT state = GetMenuState(menu, code, MF_BYCOMMAND);
-    return "{\"state\":" + std::to_string(static_cast<int>(state)) + "}";
   }
   if (command == "wait_exit") {
     int ms = 10000;
