@@ -24,7 +24,7 @@ class Probe:
     def __init__(self, desktop):
         self.process = subprocess.Popen(
             ["wine", str(BUILD / "probe.exe")],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=None if os.environ.get("PROBE_STDERR") else subprocess.DEVNULL)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
         assert self.cmd(f"desktop {desktop}")["ok"], "probe could not enter the desktop"

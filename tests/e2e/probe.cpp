@@ -218,7 +218,10 @@ std::string focus_json() {
 
 std::string clipboard_json() {
   for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(50);
-  std::string result = "{\"text\":null}";
+  std::string result = "{\"text\":null,\"formats\":\"";
+  for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
+    result += std::to_string(format) + " ";
+  result += "\"}";
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     auto bytes = static_cast<const char*>(GlobalLock(data));
     SIZE_T size = GlobalSize(data);
@@ -244,10 +247,13 @@ void set_clipboard(const std::string& bytes) {
 // Holds the clipboard open from a thread of its own until released.
 HANDLE release_clipboard_event = nullptr;
 DWORD WINAPI hold_clipboard(LPVOID opened) {
-  BOOL ok = OpenClipboard(nullptr);
+  // Opened for a window: Wine lets a second opener without a window in.
+  HWND holder = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  BOOL ok = OpenClipboard(holder);
   *static_cast<BOOL*>(opened) = ok;
   WaitForSingleObject(release_clipboard_event, 60000);
   if (ok) CloseClipboard();
+  DestroyWindow(holder);
   return 0;
 }
 
@@ -266,17 +272,17 @@ std::string message_box_json() {
   std::ostringstream out;
   wchar_t text[1024] = L"";
   GetDlgItemTextW(box, 0xFFFF, text, 1024);
-  bool icon = false;
   int buttons = 0;
+  RECT icon_area{}, text_area{};
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t name[32];
     GetClassNameW(child, name, 32);
-    LONG style = GetWindowLongW(child, GWL_STYLE);
-    if (!wcscmp(name, L"Static") && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
-        true)
-      icon = true;
     if (!wcscmp(name, L"Button") && IsWindowVisible(child)) ++buttons;
+    if (!wcscmp(name, L"Static") && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) GetWindowRect(child, &icon_area);
+    if (GetDlgCtrlID(child) == 0xFFFF) GetWindowRect(child, &text_area);
   }
+  // Wine keeps the icon control in every box; with no icon the text is laid over it.
+  const bool icon = icon_area.right > icon_area.left && icon_area.right <= text_area.left;
   HWND owner = GetWindow(box, GW_OWNER);
   HWND main = main_window();
   out << "{\"box\":{\"title\":\"" << wide_text(box) << "\",\"text\":\"" << utf8(text) << "\",\"icon\":" << icon
