@@ -3,6 +3,9 @@ answers each with the bytes its case gives, keyed by the request target,
 then closes the connection."""
 import socket
 import threading
+import unittest
+
+from harness import Program
 
 HOST, PORT = "127.0.0.1", 8360  # the address the test build is pointed at
 
@@ -72,3 +75,18 @@ class Resolver:
         self.running = False
         self.thread.join(timeout=5)
         self.listener.close()
+
+
+class WithResolver(unittest.TestCase):
+    """One program and one scripted resolver for all cases of a class."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.resolver = Resolver()
+        cls.program = Program("d1024")
+        cls.program.__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.close()
+        cls.resolver.close()

@@ -1,26 +1,14 @@
 """转换 end to end: the real program under Wine against the scripted resolver."""
-import re
 import unittest
 
 from harness import ANSWER_BOX, BUTTON_CONVERT, LINK_BOX, Program
-from resolver import Resolver, http_answer
+from resolver import Resolver, WithResolver, http_answer
 
 PREFIX = b"/360?url="
 USER_AGENT = b"Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"
 
 
-class ConversionCase(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.resolver = Resolver()
-        cls.program = Program("d1024")
-        cls.program.__enter__()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.program.close()
-        cls.resolver.close()
-
+class ConversionCase(WithResolver):
     def convert(self, link, before=b"earlier answer"):
         """Clicks 转换 with `link` in the upper box; the lower box afterwards."""
         self.program.set_text(ANSWER_BOX, before)

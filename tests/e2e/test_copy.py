@@ -5,8 +5,8 @@ import subprocess
 import time
 import unittest
 
-from harness import ANSWER_BOX, BUTTON_CONVERT, BUTTON_COPY, LINK_BOX, VK_RETURN, VK_TAB, Program
-from resolver import Resolver, http_answer
+from harness import ANSWER_BOX, BUTTON_CONVERT, BUTTON_COPY, LINK_BOX, VK_RETURN, VK_TAB
+from resolver import WithResolver, http_answer
 
 
 def x11_clipboard():
@@ -14,12 +14,10 @@ def x11_clipboard():
                           env=os.environ).stdout
 
 
-class Copy(unittest.TestCase):
+class Copy(WithResolver):
     @classmethod
     def setUpClass(cls):
-        cls.resolver = Resolver()
-        cls.program = Program("d1024")
-        cls.program.__enter__()
+        super().setUpClass()
         # Under Wine the first clipboard change of a process can be lost to the
         # X11 bridge starting up; one copy before the cases takes that.
         cls.program.set_text(ANSWER_BOX, b"warm up")
@@ -28,11 +26,6 @@ class Copy(unittest.TestCase):
             cls.program.cmd("dismiss")
             cls.program.cmd("wait_box 0")
         cls.program.cmd("switch_back")
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.program.close()
-        cls.resolver.close()
 
     def setUp(self):
         self.put_on_clipboard(b"held before")
