@@ -10,7 +10,6 @@ import statistics
 import subprocess
 import sys
 import threading
-import time
 from pathlib import Path
 
 BUILD = Path(os.environ.get("VODRELIK_BUILD", Path(__file__).resolve().parents[1] / "build" / "windows-test"))
