@@ -35,25 +35,26 @@ bool is_followed_redirection(unsigned status) {
   return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-void GatheredBody::append(const unsigned char* bytes, std::size_t count) {
-  while (count > 0) {
-    std::size_t used = size_ % kBlockSize;
-    if (used == 0 && size_ == blocks_.size() * kBlockSize) blocks_.emplace_back(new unsigned char[kBlockSize]);
-    std::size_t piece = count < kBlockSize - used ? count : kBlockSize - used;
-    std::memcpy(blocks_.back().get() + used, bytes, piece);
-    bytes += piece;
-    count -= piece;
-    size_ += piece;
+unsigned char* GatheredBody::room_for(std::size_t count) {
+  if (blocks_.empty() || blocks_.back().size - blocks_.back().used < count) {
+    const std::size_t size = count > kBlockSize ? count : kBlockSize;
+    blocks_.push_back({std::unique_ptr<unsigned char[]>(new unsigned char[size]), size, 0});
   }
+  return blocks_.back().bytes.get() + blocks_.back().used;
+}
+
+void GatheredBody::commit(std::size_t count) {
+  blocks_.back().used += count;
+  total_ += count;
 }
 
 ByteSet GatheredBody::take() const {
-  if (size_ == 0) return {};
-  ByteSet result = new_byte_set(size_);
-  for (std::size_t i = 0, left = size_; left > 0; ++i) {
-    std::size_t piece = left < kBlockSize ? left : kBlockSize;
-    std::memcpy(result.bytes.get() + i * kBlockSize, blocks_[i].get(), piece);
-    left -= piece;
+  if (total_ == 0) return {};
+  ByteSet result = new_byte_set(total_);
+  unsigned char* end = result.bytes.get();
+  for (const Block& block : blocks_) {
+    if (block.used) std::memcpy(end, block.bytes.get(), block.used);
+    end += block.used;
   }
   return result;
 }

@@ -30,18 +30,23 @@ std::size_t read_chunk_size(std::optional<std::string_view> content_length);
 // Statuses whose Location the fetch follows.
 bool is_followed_redirection(unsigned status);
 
-// The body as it arrives, in blocks, so that growing it never copies what
-// came before; one exactly sized copy is made at the end.
+// The body as it arrives, read straight into blocks, so that growing it never
+// copies what came before; one exactly sized copy is made at the end.
 class GatheredBody {
  public:
-  static constexpr std::size_t kBlockSize = 256 * 1024;
-  void append(const unsigned char* bytes, std::size_t count);
+  static constexpr std::size_t kBlockSize = 1024 * 1024;
+  // Contiguous space for up to `count` more bytes; `commit` keeps what was put there.
+  unsigned char* room_for(std::size_t count);
+  void commit(std::size_t count);
   ByteSet take() const;  // null when nothing arrived
-  std::size_t size() const { return size_; }
 
  private:
-  std::vector<std::unique_ptr<unsigned char[]>> blocks_;
-  std::size_t size_ = 0;
+  struct Block {
+    std::unique_ptr<unsigned char[]> bytes;
+    std::size_t size, used;
+  };
+  std::vector<Block> blocks_;
+  std::size_t total_ = 0;
 };
 
 // The gathered body, or the null byte set when nothing arrived. Never reports

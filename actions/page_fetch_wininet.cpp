@@ -83,12 +83,11 @@ std::size_t chunk_size_of(HINTERNET request) {
 }
 
 ByteSet read_body(HINTERNET request) {
-  const std::size_t chunk_size = chunk_size_of(request);
-  std::unique_ptr<unsigned char[]> chunk(new unsigned char[chunk_size]);
+  // Each read asks for one chunk, and lands where the body keeps it.
+  const DWORD chunk_size = static_cast<DWORD>(chunk_size_of(request));
   GatheredBody body;
   DWORD got = 0;
-  while (InternetReadFile(request, chunk.get(), static_cast<DWORD>(chunk_size), &got) && got > 0)
-    body.append(chunk.get(), got);
+  while (InternetReadFile(request, body.room_for(chunk_size), chunk_size, &got) && got > 0) body.commit(got);
   return body.take();
 }
 

@@ -33,7 +33,6 @@ Hook registered_exit_hook = nullptr;
 }  // namespace
 
 void set_program_state(ProgramState new_state) { state = new_state; }
-ProgramState program_state() { return state; }
 
 void run_start_hook() { start_hook(); }
 void register_exit_hook() { registered_exit_hook = exit_hook; }

@@ -9,7 +9,6 @@ enum class ProgramState { starting, running, ending };
 enum class Event { clicked };
 
 void set_program_state(ProgramState state);
-ProgramState program_state();
 
 void run_start_hook();
 void register_exit_hook();

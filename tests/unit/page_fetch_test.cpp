@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "actions/page_fetch.h"
 
@@ -56,12 +57,15 @@ TEST(GatheredBody, KeepsEveryByteInOrderAcrossBlocks) {
   GatheredBody body;
   EXPECT_EQ(body.take().bytes, nullptr);
   std::string sent;
-  for (std::size_t piece : {std::size_t{1}, GatheredBody::kBlockSize - 1, std::size_t{10240},
-                            2 * GatheredBody::kBlockSize + 3}) {
-    std::string bytes(piece, '\0');
-    for (std::size_t i = 0; i < piece; ++i) bytes[i] = static_cast<char>((sent.size() + i) * 7 % 251);
-    body.append(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-    sent += bytes;
+  // (room asked, bytes that arrived): short reads, exact fits, and a read larger than a block.
+  const std::pair<std::size_t, std::size_t> reads[] = {
+      {10240, 1}, {102400, 102400}, {GatheredBody::kBlockSize, GatheredBody::kBlockSize - 7},
+      {10240, 10240}, {2 * GatheredBody::kBlockSize + 3, 2 * GatheredBody::kBlockSize + 3}, {101, 0}, {101, 100}};
+  for (auto [asked, arrived] : reads) {
+    unsigned char* room = body.room_for(asked);
+    for (std::size_t i = 0; i < arrived; ++i) room[i] = static_cast<unsigned char>((sent.size() + i) * 7 % 251);
+    sent.append(reinterpret_cast<const char*>(room), arrived);
+    body.commit(arrived);
   }
   ByteSet taken = body.take();
   ASSERT_EQ(taken.length, sent.size());
